@@ -1,9 +1,11 @@
 #include "app/BrenlowApp.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "app/AppPaths.h"
+#include "net/SiteAddresses.h"
 #include "res/resource.h"
 #include "ui/BrenlowDlg.h"
 
@@ -69,4 +71,6 @@ bool CBrenlowApp::OnCmdMsg(UINT id) {
     }
 }
 
-void CBrenlowApp::OpenHelpPage() {}
+void CBrenlowApp::OpenHelpPage() {
+    ShellExecuteW(nullptr, L"open", HelpPageAddress().c_str(), nullptr, nullptr, SW_SHOW);
+}

@@ -6,6 +6,7 @@
 #include "press/Settings.h"
 #include "res/resource.h"
 #include "ui/DialogBackground.h"
+#include "ui/UpdateDlg.h"
 #include "win/Gdi.h"
 #include "win/MessageBox.h"
 
@@ -128,6 +129,11 @@ void CBrenlowDlg::OnClose() {
 }
 
 void CBrenlowDlg::OnModeChanged() { UpdateDelayControls(m_controls); }
+
+void CBrenlowDlg::OnMenuUpdate() {
+    CUpdateDlg dialog;
+    dialog.DoModal(Handle());
+}
 
 void CBrenlowDlg::OnMenuHelp() { TheApp().OnCmdMsg(ID_HELP); }
 

@@ -28,7 +28,7 @@ private:
     void OnClose();
     void OnModeChanged();
     void OnMenuAbout() {}
-    void OnMenuUpdate() {}
+    void OnMenuUpdate();
     void OnMenuHelp();
     void OnMenuExit();
 
