@@ -35,15 +35,19 @@ class Handler(BaseHTTPRequestHandler):
         except (OSError, ValueError):
             return {}
 
+    def handle(self):
+        if self.control().get("drop"):
+            # Reset the connection before reading anything: no answer at all.
+            self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, b"\x01\0\0\0\0\0\0\0")
+            self.connection.close()
+            return
+        super().handle()
+
     def do_GET(self):
         path = urlsplit(self.path).path or "/"
         with open(self.server.log_path, "a", encoding="utf-8") as log:
             log.write("%s\t%s\n" % (path, self.headers.get("User-Agent", "")))
         mode = self.control()
-        if mode.get("drop"):
-            self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, b"\x01\0\0\0\0\0\0\0")
-            self.connection.close()
-            return
         if mode.get("hang"):
             time.sleep(min(float(mode["hang"]), 60))
             self.connection.close()
