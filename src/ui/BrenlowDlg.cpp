@@ -5,6 +5,7 @@
 #include "press/PressOptions.h"
 #include "press/Settings.h"
 #include "res/resource.h"
+#include "ui/AboutDlg.h"
 #include "ui/DialogBackground.h"
 #include "ui/UpdateDlg.h"
 #include "win/Gdi.h"
@@ -129,6 +130,11 @@ void CBrenlowDlg::OnClose() {
 }
 
 void CBrenlowDlg::OnModeChanged() { UpdateDelayControls(m_controls); }
+
+void CBrenlowDlg::OnMenuAbout() {
+    CAboutDlg dialog;
+    dialog.DoModal(Handle());
+}
 
 void CBrenlowDlg::OnMenuUpdate() {
     CUpdateDlg dialog;

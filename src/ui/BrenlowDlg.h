@@ -27,7 +27,7 @@ private:
     bool OnPaint();
     void OnClose();
     void OnModeChanged();
-    void OnMenuAbout() {}
+    void OnMenuAbout();
     void OnMenuUpdate();
     void OnMenuHelp();
     void OnMenuExit();

@@ -23,19 +23,6 @@ inline std::string Joined(const std::vector<std::string>& keys) {
     return out;
 }
 
-// Points Wine's browser launcher at the recording stand-in browser.
-class BrowserRedirect {
-public:
-    BrowserRedirect();
-    ~BrowserRedirect();
-    BrowserRedirect(const BrowserRedirect&) = delete;
-    BrowserRedirect& operator=(const BrowserRedirect&) = delete;
-
-private:
-    std::wstring m_previous;
-    bool m_hadValue = false;
-};
-
 class EndToEnd : public testing::Test {
 protected:
     static void SetUpTestSuite();

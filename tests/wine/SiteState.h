@@ -14,3 +14,16 @@ void ClearSiteRequests();
 std::string BrowserLog();
 void ClearBrowserLog();
 bool SiteAvailable();
+
+// Points Wine's browser launcher at the recording stand-in browser.
+class BrowserRedirect {
+public:
+    BrowserRedirect();
+    ~BrowserRedirect();
+    BrowserRedirect(const BrowserRedirect&) = delete;
+    BrowserRedirect& operator=(const BrowserRedirect&) = delete;
+
+private:
+    std::wstring m_previous;
+    bool m_hadValue = false;
+};
