@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
 #include "ui/DialogBackground.h"
+#include "ui/MainMenu.h"
 #include "ui/UpdateDlg.h"
 #include "win/Gdi.h"
 #include "win/MessageBox.h"
@@ -38,6 +39,7 @@ BOOL CBrenlowDlg::OnInitDialog() {
     AddAboutToSystemMenu();
     Window().Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Window().Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetUpMainMenu(Handle(), m_menu, m_imageList);
     FillUnitList(m_controls, IDC_COMBO_UNIT);
     FillKeyList(m_controls, IDC_COMBO_KEY);
     m_btnStop.Enable(false);
@@ -98,6 +100,14 @@ bool CBrenlowDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
         case WM_CLOSE:
             OnClose();
             return true;
+        case WM_MEASUREITEM:
+            CMenuEx::MeasureMenuItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+            result = TRUE;
+            return true;
+        case WM_DRAWITEM:
+            OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+            result = TRUE;
+            return true;
         case WM_HOTKEY:
             m_engine.OnHotKey(static_cast<int>(wp));
             return false;  // and the default processing
@@ -127,6 +137,12 @@ void CBrenlowDlg::OnClose() {
     UnregisterHotKey(Handle(), IDH_HOTKEY_START);
     UnregisterHotKey(Handle(), IDH_HOTKEY_STOP);
     EndDialog(IDCANCEL);
+}
+
+// A drop-down item is drawn by the menu object that owns it.
+void CBrenlowDlg::OnDrawItem(DRAWITEMSTRUCT* draw) {
+    if (draw->CtlType != ODT_MENU) return;
+    if (CMenuEx* menu = CMenuEx::FromHandlePermanent(reinterpret_cast<HMENU>(draw->hwndItem))) menu->DrawItem(draw);
 }
 
 void CBrenlowDlg::OnModeChanged() { UpdateDelayControls(m_controls); }

@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include "menu/MenuEx.h"
 #include "press/PressEngine.h"
 #include "press/Win32Press.h"
 #include "win/Controls.h"
 #include "win/Dialog.h"
 #include "win/DialogControls32.h"
+#include "win/ImageList.h"
 
 class CBrenlowDlg : public DialogBase {
 public:
@@ -26,6 +28,7 @@ private:
     bool OnSysCommand(UINT id);
     bool OnPaint();
     void OnClose();
+    void OnDrawItem(DRAWITEMSTRUCT* draw);
     void OnModeChanged();
     void OnMenuAbout();
     void OnMenuUpdate();
@@ -33,6 +36,8 @@ private:
     void OnMenuExit();
 
     HICON m_hIcon;
+    CImageList m_imageList;  // before m_menu: the menu goes first and takes the list's handle with it
+    CMenuEx m_menu;
     Win32DialogControls m_controls;
     PerformanceClock m_clock;
     Win32PressPlatform m_platform;

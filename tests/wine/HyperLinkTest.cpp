@@ -118,8 +118,13 @@ AboutObservations RunAboutBox(bool click) {
     DWORD uiThread = GetCurrentThreadId();
     std::thread inspector([&] {
         HWND dialog = nullptr;
-        seen.opened = WaitFor([&] { return (dialog = FindWindowW(L"#32770", L"About Keyvane")) != nullptr; });
+        // Visible once initialised; the sent WM_NULL returns once its modal loop runs.
+        seen.opened = WaitFor([&] {
+            dialog = FindWindowW(L"#32770", L"About Keyvane");
+            return dialog && IsWindowVisible(dialog);
+        });
         if (!seen.opened) return;
+        SendMessageW(dialog, WM_NULL, 0, 0);
         HWND link = GetDlgItem(dialog, 1010);
         wchar_t text[256] = L"";
         GetWindowTextW(GetDlgItem(dialog, 1011), text, 256);
