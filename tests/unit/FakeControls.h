@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "press/DialogControls.h"
+#include "press/PressOptions.h"
+#include "res/resource.h"
 
 class FakeControls : public DialogControls {
 public:
@@ -70,4 +72,15 @@ private:
     }
     std::map<int, Control> m_controls;
     std::vector<std::string>* m_log;
+};
+
+// The main window's controls as they stand when its settings are loaded: both
+// lists filled, "ms" selected, no key selected, Hold set.
+struct FakeMainWindow {
+    FakeMainWindow() {
+        FillUnitList(controls, IDC_COMBO_UNIT);
+        FillKeyList(controls, IDC_COMBO_KEY);
+        controls.SetCheck(IDC_RADIO_HOLD, kChecked);
+    }
+    FakeControls controls;
 };

@@ -25,14 +25,7 @@ public:
     std::vector<std::pair<std::wstring, std::wstring>> writes;
 };
 
-// The main window as it stands when settings are loaded.
-struct Window {
-    Window() {
-        FillUnitList(controls, IDC_COMBO_UNIT);
-        FillKeyList(controls, IDC_COMBO_KEY);
-        controls.SetCheck(IDC_RADIO_HOLD, kChecked);
-    }
-    FakeControls controls;
+struct Window : FakeMainWindow {
     FakeProfile profile;
 };
 

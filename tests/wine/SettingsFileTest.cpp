@@ -11,14 +11,7 @@
 
 namespace {
 
-struct Window {
-    Window() {
-        FillUnitList(controls, IDC_COMBO_UNIT);
-        FillKeyList(controls, IDC_COMBO_KEY);
-        controls.SetCheck(IDC_RADIO_HOLD, kChecked);
-    }
-    FakeControls controls;
-};
+using Window = FakeMainWindow;
 
 const char kExample[] =
     "[Option]\nKey=F5\nAlt=0\nCtrl=1\nShift=0\nInterval=250\nTimeUnit=ms\nPress=Delay\n";
