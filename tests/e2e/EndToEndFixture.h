@@ -46,8 +46,9 @@ protected:
 
     // Starts Keyvane, then gives the keyboard focus to a window of ours so that
     // the keys it presses land somewhere harmless.
-    void Launch() {
+    void Launch(const std::vector<std::pair<std::wstring, std::wstring>>& environment = {}) {
         app = std::make_unique<KeyvaneProcess>();
+        for (const auto& variable : environment) app->SetEnvironment(variable.first, variable.second);
         recorder->Clear();
         ASSERT_TRUE(app->StartAndWaitForWindow());
         ASSERT_TRUE(WaitUntil([] { return recorder->ProgramKeys().size() >= 3; }));

@@ -230,6 +230,32 @@ TEST_F(EndToEnd, SecondCopyEndsAndLeavesTheFirstAlone) {
     Launch();
 }
 
+TEST_F(EndToEnd, HotKeysHeldByAnotherProgramAreReportedOnceEach) {
+    HWND holder = CreateWindowExW(0, L"STATIC", L"holder", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL, VK_F1));
+    ASSERT_TRUE(RegisterHotKey(holder, 2, MOD_CONTROL, VK_F2));
+    app = std::make_unique<KeyvaneProcess>();
+    ASSERT_TRUE(app->Start());
+    for (const wchar_t* message : {L"Hotkey 'Ctrl + F1' conflict!", L"Hotkey 'Ctrl + F2' conflict!"}) {
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (box = app->FindMessageBox()) != nullptr; }));
+        EXPECT_EQ(WindowText(box), L"Keyvane");
+        EXPECT_NE(ChildTexts(box).find(message), std::wstring::npos);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    }
+    UnregisterHotKey(holder, 1);
+    UnregisterHotKey(holder, 2);
+    DestroyWindow(holder);
+    ASSERT_TRUE(app->WaitForWindow());
+    // The buttons work all the same.
+    app->SelectKey(L"M");
+    app->Command(1000);
+    ASSERT_TRUE(app->WaitRunning());
+    app->Command(1001);
+    ASSERT_TRUE(app->WaitIdle());
+}
+
 TEST_F(EndToEnd, MalformedSettingsLoadAsDocumented) {
     CreateDirectoryW((folder->Path() + L"\\Quorvel").c_str(), nullptr);
     CreateDirectoryW((folder->Path() + L"\\Quorvel\\Keyvane").c_str(), nullptr);

@@ -88,17 +88,42 @@ std::wstring KeyvaneProcess::ExePath() {
     return path + L"\\src\\Keyvane.exe";
 }
 
+void KeyvaneProcess::SetEnvironment(const std::wstring& name, const std::wstring& value) {
+    m_environment.emplace_back(name, value);
+}
+
+namespace {
+
+// The driver's environment with some variables replaced, as a CreateProcessW block.
+std::wstring EnvironmentBlock(const std::vector<std::pair<std::wstring, std::wstring>>& overrides) {
+    std::wstring block;
+    wchar_t* strings = GetEnvironmentStringsW();
+    for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1) {
+        std::wstring line = entry;
+        bool replaced = false;
+        for (const auto& o : overrides) replaced |= line.compare(0, o.first.size() + 1, o.first + L"=") == 0;
+        if (!replaced) block += line + L'\0';
+    }
+    FreeEnvironmentStringsW(strings);
+    for (const auto& o : overrides) block += o.first + L"=" + o.second + L'\0';
+    return block + L'\0';
+}
+
+}  // namespace
+
 bool KeyvaneProcess::Start() {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     std::wstring exe = ExePath();
     std::wstring commandLine = L"\"" + exe + L"\"";
-    return CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                          &m_info) != FALSE;
+    std::wstring environment = EnvironmentBlock(m_environment);
+    return CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                          &environment[0], nullptr, &si, &m_info) != FALSE;
 }
 
-bool KeyvaneProcess::StartAndWaitForWindow() {
-    if (!Start()) return false;
+bool KeyvaneProcess::StartAndWaitForWindow() { return Start() && WaitForWindow(); }
+
+bool KeyvaneProcess::WaitForWindow() {
     bool found = WaitUntil([this] {
         HWND hwnd = nullptr;
         while ((hwnd = FindWindowExW(nullptr, hwnd, L"QuorvelKeyvane_KOEOPWD", nullptr)) != nullptr) {

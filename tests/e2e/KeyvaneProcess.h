@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Runs the calling thread's messages until the condition holds or time runs out.
@@ -36,7 +37,10 @@ public:
     static std::wstring ExePath();
 
     bool Start();  // starts a copy; the window is not waited for
+    // Variables set for the program in place of the driver's own.
+    void SetEnvironment(const std::wstring& name, const std::wstring& value);
     bool StartAndWaitForWindow();
+    bool WaitForWindow();
     bool WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
     DWORD ProcessId() const { return m_info.dwProcessId; }
@@ -72,6 +76,7 @@ public:
 
 private:
     PROCESS_INFORMATION m_info{};
+    std::vector<std::pair<std::wstring, std::wstring>> m_environment;
     HWND m_window = nullptr;
 };
 

@@ -88,9 +88,8 @@ TEST_F(UpdateCheck, NoNewerVersionOrNoUsablePageSaysLatest) {
     EXPECT_EQ(BrowserLog(), "");
 }
 
-TEST_F(UpdateCheck, DroppedConnectionSaysSo) {
-    SetSiteMode(R"({"drop": true})");
-    Launch();
+TEST_F(UpdateCheck, NoConnectionSaysSo) {
+    Launch({{L"http_proxy", L"http://127.0.0.1:1"}});  // nothing listens there
     HWND dialog = OpenUpdate();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(Message(dialog), kNoConnection);
