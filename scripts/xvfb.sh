@@ -3,6 +3,9 @@
 _kv_xvfb_pid=""
 start_xvfb() {
   local n
+  # A Wine session left from an earlier run would keep its desktop on another display.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
       Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
