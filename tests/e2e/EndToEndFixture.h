@@ -56,9 +56,30 @@ protected:
             target = CreateWindowExW(0, L"EDIT", L"target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 400, 200, 100,
                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         }
-        SetForegroundWindow(target);
-        SetFocus(target);
+        // Keyvane's window may take the focus back as it finishes showing.
+        ASSERT_TRUE(WaitUntil([this] {
+            if (GetForegroundWindow() == target) return true;
+            SetForegroundWindow(target);
+            SetFocus(target);
+            return false;
+        }));
         PumpFor(100);
+        ASSERT_EQ(GetForegroundWindow(), target);
+    }
+
+    // The program's events once the hook has seen them all (it is fed asynchronously).
+    static std::vector<KeyEvent> Events() {
+        size_t count = recorder->ProgramEvents().size();
+        for (;;) {
+            PumpFor(150);
+            size_t now = recorder->ProgramEvents().size();
+            if (now == count) return recorder->ProgramEvents();
+            count = now;
+        }
+    }
+    static std::vector<std::string> Keys() {
+        Events();
+        return recorder->ProgramKeys();
     }
 
     void Relaunch() {
@@ -78,7 +99,7 @@ protected:
 
     void ExpectNoKeyLeftDown() {
         std::map<DWORD, bool> down;
-        for (const KeyEvent& e : recorder->ProgramEvents()) down[e.vk] = !e.up;
+        for (const KeyEvent& e : Events()) down[e.vk] = !e.up;
         for (const auto& entry : down) EXPECT_FALSE(entry.second) << "left down: " << KeyName(entry.first);
     }
 
