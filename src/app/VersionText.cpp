@@ -23,11 +23,14 @@ std::optional<double> ParseNumber(const Text& text) {
     std::string number;
     if (at(i) == '+' || at(i) == '-') number += static_cast<char>(at(i++));
     size_t digits = 0;
-    while (IsDigit(at(i))) number += static_cast<char>(at(i++)), ++digits;
+    auto takeDigits = [&] {
+        for (; IsDigit(at(i)); ++i, ++digits) number += static_cast<char>(at(i));
+    };
+    takeDigits();
     if (at(i) == '.') {
         number += '.';
         ++i;
-        while (IsDigit(at(i))) number += static_cast<char>(at(i++)), ++digits;
+        takeDigits();
     }
     if (digits == 0) return std::nullopt;
     if (at(i) == 'e' || at(i) == 'E') {

@@ -40,7 +40,7 @@ INT_PTR DialogBase::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
             return TRUE;
         default: {
-            INT_PTR result = FALSE;
+            INT_PTR result = TRUE;  // handled, unless a handler says what else to return
             return OnMessage(msg, wp, lp, result) ? result : FALSE;
         }
     }

@@ -9,7 +9,7 @@
 
 class DialogBase {
 public:
-    DialogBase(int templateId) : m_templateId(templateId) {}
+    explicit DialogBase(int templateId) : m_templateId(templateId) {}
     virtual ~DialogBase() = default;
     DialogBase(const DialogBase&) = delete;
     DialogBase& operator=(const DialogBase&) = delete;
@@ -22,11 +22,10 @@ public:
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnCommand(int id, int code, HWND control);
-    // Any other message. Return true when handled; `result` is then the dialog
-    // procedure's return value (set DWLP_MSGRESULT through SetResult where needed).
+    // Any other message. Return true when handled; `result` (TRUE unless the
+    // handler sets it) is then the dialog procedure's return value. Return false
+    // for the system's default handling.
     virtual bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result);
-
-    void SetResult(LRESULT value) { SetWindowLongPtrW(m_window.Handle(), DWLP_MSGRESULT, value); }
 
     // The default command handling: IDOK and IDCANCEL end the dialog.
     void OnOK() { EndDialog(IDOK); }
