@@ -35,6 +35,15 @@ protected:
         }
         return dialog;
     }
+    // An answer with one "OK" button that only closes the dialog.
+    void ExpectAnswerWithOk(const wchar_t* message) {
+        HWND dialog = OpenUpdate();
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(Message(dialog), message);
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, 1020)), L"OK");
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, 1017)));
+        EXPECT_TRUE(Closes(dialog, 1020));
+    }
     static std::wstring Message(HWND dialog) { return WindowText(GetDlgItem(dialog, 1016)); }
     static RECT ClientRectOf(HWND dialog, int id) {
         RECT rc;
@@ -78,24 +87,14 @@ TEST_F(UpdateCheck, NoNewerVersionOrNoUsablePageSaysLatest) {
                              R"({"body": ""})", R"({"status": 404, "body": "9.9"})"}) {
         SCOPED_TRACE(mode);
         SetSiteMode(mode);
-        HWND dialog = OpenUpdate();
-        ASSERT_TRUE(dialog);
-        EXPECT_EQ(Message(dialog), kUpToDate);
-        EXPECT_EQ(WindowText(GetDlgItem(dialog, 1020)), L"OK");
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, 1017)));
-        EXPECT_TRUE(Closes(dialog, 1020));
+        ExpectAnswerWithOk(kUpToDate);
     }
     EXPECT_EQ(BrowserLog(), "");
 }
 
 TEST_F(UpdateCheck, NoConnectionSaysSo) {
     Launch({{L"http_proxy", L"http://127.0.0.1:1"}});  // nothing listens there
-    HWND dialog = OpenUpdate();
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(Message(dialog), kNoConnection);
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1020)), L"OK");
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, 1017)));
-    EXPECT_TRUE(Closes(dialog, 1020));
+    ExpectAnswerWithOk(kNoConnection);
 }
 
 TEST_F(UpdateCheck, CancelWhileTheSiteHangsClosesAtOnce) {
