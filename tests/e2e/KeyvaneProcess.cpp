@@ -22,24 +22,6 @@ void WriteValue(const wchar_t* key, DWORD type, const std::wstring& value) {
 
 }  // namespace
 
-void PumpFor(DWORD ms) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < ms) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(5);
-    }
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        PumpFor(10);
-    }
-    return true;
-}
-
 AppDataRedirect::AppDataRedirect(const std::wstring& folder)
     : m_userShellFolder(ReadValue(kUserShellFolders)), m_shellFolder(ReadValue(kShellFolders)) {
     WriteValue(kUserShellFolders, REG_EXPAND_SZ, folder);

@@ -4,14 +4,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-// Runs the calling thread's messages until the condition holds or time runs out.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
-void PumpFor(DWORD ms);
+#include "../wine/Pump.h"
+
 
 // Points the user's roaming application-data folder at a folder of the test's
 // for as long as it lives.

@@ -4,27 +4,15 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <functional>
 #include <thread>
 
+#include "Pump.h"
 #include "SiteState.h"
 #include "net/SiteAddresses.h"
 #include "ui/AboutDlg.h"
 #include "ui/HyperLink.h"
 
 namespace {
-
-// Runs the calling thread's messages until the condition holds or time runs out.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-    }
-    return true;
-}
 
 SIZE TextExtent(HWND control) {
     HDC dc = GetDC(control);
@@ -119,7 +107,7 @@ AboutObservations RunAboutBox(bool click) {
     std::thread inspector([&] {
         HWND dialog = nullptr;
         // Visible once initialised; the sent WM_NULL returns once its modal loop runs.
-        seen.opened = WaitFor([&] {
+        seen.opened = WaitUntil([&] {
             dialog = FindWindowW(L"#32770", L"About Keyvane");
             return dialog && IsWindowVisible(dialog);
         });
@@ -178,7 +166,7 @@ TEST_F(AboutBox, ShowsVersionAndAnUnderlinedLinkThatChangesColour) {
     EXPECT_FALSE(seen.captureAfterLeave);
     if (SiteAvailable()) {
         std::string expected(seen.linkText.begin(), seen.linkText.end());
-        EXPECT_TRUE(WaitFor([] { return !BrowserLog().empty(); }));
+        EXPECT_TRUE(WaitUntil([] { return !BrowserLog().empty(); }));
         EXPECT_EQ(BrowserLog(), expected + "\n");
     }
 
